@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include "installer/src/funnel_events.h"
+
 namespace {
 
 LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* /*exception*/) {
+    Funnel::ReportTask(L"崩溃退出", 0.0f, L"", {{L"AB", L"IN"}});
+    Funnel::ReportCrash();
     return EXCEPTION_CONTINUE_SEARCH;
 }
 

@@ -7,6 +7,7 @@
 #include "installer/src/crash_filter.h"
 #include "installer/src/diagnostic_log.h"
 #include "installer/src/dll_hardening.h"
+#include "installer/src/funnel_events.h"
 #include "installer/src/installer_settings.h"
 #include "installer/src/modal_loop.h"
 #include "installer/src/plain_main_window.h"
@@ -19,10 +20,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!TransferLibrary::Initialise()) {
         Settings().transferLibraryReady = false;
         QLOG(L"curl_global_init failed");
+        Funnel::ReportTask(L"libcurl初始化失败", 0.0f, L"", {{L"AB", L"IN"}});
     }
 
     SingleInstance singleInstance;
     if (!singleInstance.Acquire()) return -1;
+
+    ApplyProcessCommandLine();
 
     auto mainWindow = std::make_unique<PlainMainWindow>();
     if (mainWindow->Create(instance)) RunModalLoop(mainWindow->Handle(), nullptr);
