@@ -17,13 +17,14 @@ add_custom_command(
 add_custom_target(wine_prefix ALL DEPENDS ${QUILLORA_WINE_PREFIX}/.ready)
 
 # quillora_add_gtest(NAME SOURCES ... LIBS ... LABELS ... [DISPLAY]
-#                    [DEBUG_OUTPUT] [TIMEOUT s])
+#                    [DEBUG_OUTPUT] [LOCKS name...] [TIMEOUT s])
 # DISPLAY marks tests that show windows or drive the mouse: they share one
 # X display, so no two of them run at the same time. DEBUG_OUTPUT marks tests
 # that listen on the session's debug-output buffer, which has room for one
-# listener and sees every process's records: they run alone.
+# listener and sees every process's records: they run alone. LOCKS names
+# other shared state (a registry key, say) that tests must not touch at once.
 function(quillora_add_gtest name)
-    cmake_parse_arguments(arg "DISPLAY;DEBUG_OUTPUT" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(arg "DISPLAY;DEBUG_OUTPUT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
     if(NOT arg_TIMEOUT)
         set(arg_TIMEOUT 120)
     endif()
@@ -36,7 +37,10 @@ function(quillora_add_gtest name)
     # the discovery's own: gtest_discover_tests would split list values.
     set(properties "LABELS \"${arg_LABELS}\" TIMEOUT ${arg_TIMEOUT}")
     if(arg_DISPLAY)
-        string(APPEND properties " RESOURCE_LOCK x_display")
+        list(APPEND arg_LOCKS x_display)
+    endif()
+    if(arg_LOCKS)
+        string(APPEND properties " RESOURCE_LOCK \"${arg_LOCKS}\"")
     endif()
     if(arg_DEBUG_OUTPUT)
         string(APPEND properties " RUN_SERIAL ON")
