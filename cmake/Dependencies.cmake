@@ -9,6 +9,8 @@ foreach(dep curl pugixml 7zip googletest)
     endif()
 endforeach()
 
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
 set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
 

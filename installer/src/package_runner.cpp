@@ -1,6 +1,7 @@
 #include "installer/src/package_runner.h"
 
 #include <utility>
+#include <vector>
 
 #include "installer/src/console_child.h"
 #include "installer/src/diagnostic_log.h"
@@ -33,10 +34,16 @@ void CPackageRunner::Run() {
     using namespace RunnerEvent;
     Report(IST_CODE_START, 0.0);
     Report(IST_CODE_PROGRESS, 0.0);
-    ConsoleOutputParser parser(PackageProtocolTable(), [this](const ConsoleEvent& event) {
-        Report(event.code, event.value, event.text);
+    std::vector<ConsoleEvent> verdicts;
+    ConsoleOutputParser parser(PackageProtocolTable(), [&](const ConsoleEvent& event) {
+        if (IsVerdict(event.code)) {
+            verdicts.push_back(event);
+        } else {
+            Report(event.code, event.value, event.text);
+        }
     });
     const auto exitCode = RunConsoleChild(commandLine_, parser);
+    for (const ConsoleEvent& verdict : verdicts) Report(verdict.code, verdict.value, verdict.text);
     version_ = parser.Protocol().Version();
     if (!exitCode) {
         Report(IST_CODE_FAIL, kStartFailed);

@@ -50,6 +50,14 @@ constexpr double kAbnormalExit = 3.0;
 constexpr double kUninstallerMissing = 1.0;
 // kStartFailed (2.0) as for the package.
 
+// The events that end a run: the runners hold them back until the child
+// has ended, so that its program file is free and its work finished when
+// the owner acts on them.
+inline bool IsVerdict(int code) {
+    return code == INSTALL_SUCCESS || code == IST_CODE_FAIL || code == UNIST_CODE_SUCCESS ||
+           code == UNIST_CODE_ERROR;
+}
+
 inline constexpr wchar_t kPackageFailedText[] = L"安装包安装失败";
 inline constexpr wchar_t kUninstallFailedText[] = L"安装包卸载失败";
 inline constexpr wchar_t kUninstallerMissingText[] = L"可执行卸载文件不存在";

@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 
 #include <utility>
+#include <vector>
 
 #include "installer/src/console_child.h"
 #include "installer/src/diagnostic_log.h"
@@ -36,10 +37,16 @@ void CUninstallerRunner::Run() {
         return;
     }
     Report(UNIST_CODE_PROGRESS, 0.0);
-    ConsoleOutputParser parser(UninstallerProtocolTable(), [this](const ConsoleEvent& event) {
-        Report(event.code, event.value, event.text);
+    std::vector<ConsoleEvent> verdicts;
+    ConsoleOutputParser parser(UninstallerProtocolTable(), [&](const ConsoleEvent& event) {
+        if (IsVerdict(event.code)) {
+            verdicts.push_back(event);
+        } else {
+            Report(event.code, event.value, event.text);
+        }
     });
     const auto exitCode = RunConsoleChild(commandLine_, parser);
+    for (const ConsoleEvent& verdict : verdicts) Report(verdict.code, verdict.value, verdict.text);
     if (!exitCode) {
         Report(UNIST_CODE_FAIL, kStartFailed);
     } else if (!parser.GaveVerdict()) {

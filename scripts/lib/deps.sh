@@ -43,12 +43,14 @@ fetch_source() {
     find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n 1
 }
 
-# dep_build NAME BUILD_FUNCTION: runs BUILD_FUNCTION SRC PREFIX once per key.
+# dep_build NAME BUILD_FUNCTION: runs BUILD_FUNCTION SRC PREFIX once per key:
+# the source version, the toolchain and the build recipe itself.
 dep_build() {
-    local name=$1 builder=$2 version key prefix work src
+    local name=$1 builder=$2 version key prefix work src recipe
     version=$(source_version "$name")
     [ -n "$version" ] || { echo "setup: no source package for $name" >&2; return 1; }
-    key="$name-$version-$(toolchain_key)"
+    recipe=$(declare -f "$builder" | md5sum | cut -c1-8)
+    key="$name-$version-$(toolchain_key)-$recipe"
     prefix="$QUILLORA_DEPS/$key"
     if [ ! -f "$prefix/.built" ]; then
         echo "setup: cross-building $name $version"
@@ -79,7 +81,11 @@ build_curl() {
         -DBUILD_SHARED_LIBS=OFF -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF \
         -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_ZLIB=ON \
         -DZLIB_INCLUDE_DIR=/usr/$cross/include -DZLIB_LIBRARY=/usr/$cross/lib/libz.a \
-        -DHTTP_ONLY=ON -DCURL_DISABLE_LDAP=ON -DCURL_DISABLE_LDAPS=ON \
+        -DCURL_DISABLE_DICT=ON -DCURL_DISABLE_FTP=ON -DCURL_DISABLE_GOPHER=ON \
+        -DCURL_DISABLE_IMAP=ON -DCURL_DISABLE_LDAP=ON -DCURL_DISABLE_LDAPS=ON \
+        -DCURL_DISABLE_MQTT=ON -DCURL_DISABLE_POP3=ON -DCURL_DISABLE_RTSP=ON \
+        -DCURL_DISABLE_SMB=ON -DCURL_DISABLE_SMTP=ON -DCURL_DISABLE_TELNET=ON \
+        -DCURL_DISABLE_TFTP=ON \
         -DCURL_USE_LIBSSH2=OFF -DUSE_NGHTTP2=OFF -DUSE_LIBIDN2=OFF -DCURL_USE_LIBPSL=OFF \
         -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DENABLE_UNIX_SOCKETS=OFF -DCURL_CA_PATH=none -DCURL_CA_BUNDLE=none
     cmake --build "$src/_build" -j "$jobs"

@@ -3,6 +3,8 @@
 ;
 ; Installs into the folder given by "-instdir=" or "/D=" (else
 ; $PROGRAMFILES\Quillora): Quillora.exe (the product), readme.txt,
+; assets.pak (incompressible data that makes the package larger than the
+; 1 MiB the single-connection downloader requires),
 ; uninst.exe and its copy uninst.ep (the uninstaller marker the installer
 ; runs to remove this installation), and install_options.ini recording, in
 ; section [Options], the switches the package was given ("-dsc=true" as
@@ -13,7 +15,7 @@
 ;   -startupstyle=NAME        the "StartupStyle=" word to print (default UserStartup)
 ;   -isoverride=VALUE         write [Uninstall] IsOverride=VALUE into set.ini
 ;
-; Built by CMake: makensis -DPRODUCT_EXE=... -DREADME=... -DOUTFILE=...
+; Built by CMake: makensis -DPRODUCT_EXE=... -DREADME=... -DASSETS=... -DOUTFILE=...
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -106,6 +108,7 @@ Section "Install"
     File "/oname=Quillora.exe" "${PRODUCT_EXE}"
     !insertmacro Say "Progress=0.4"
     File "/oname=readme.txt" "${README}"
+    File "/oname=assets.pak" "${ASSETS}"
     Call RecordOptions
     !insertmacro Option "-isoverride=" $0
     ${If} $0 != ""
@@ -149,6 +152,7 @@ Section "Uninstall"
     !insertmacro Say "Progress=0.6"
     Delete "$INSTDIR\Quillora.started"
     Delete "$INSTDIR\readme.txt"
+    Delete "$INSTDIR\assets.pak"
     Delete "$INSTDIR\install_options.ini"
     Delete "$INSTDIR\set.ini"
     Delete "$INSTDIR\uninst.ep"
