@@ -24,7 +24,8 @@ set_target_properties(deps_curl PROPERTIES
 add_library(deps_pugixml STATIC IMPORTED GLOBAL)
 set_target_properties(deps_pugixml PROPERTIES
     IMPORTED_LOCATION ${deps}/pugixml/lib/libpugixml.a
-    INTERFACE_INCLUDE_DIRECTORIES ${deps}/pugixml/include)
+    INTERFACE_INCLUDE_DIRECTORIES ${deps}/pugixml/include
+    INTERFACE_COMPILE_DEFINITIONS PUGIXML_WCHAR_MODE)
 
 add_library(deps_7zdec STATIC IMPORTED GLOBAL)
 set_target_properties(deps_7zdec PROPERTIES
