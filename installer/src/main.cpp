@@ -4,10 +4,12 @@
 
 #include <memory>
 
+#include "installer/src/analytics_startup.h"
 #include "installer/src/crash_filter.h"
 #include "installer/src/diagnostic_log.h"
 #include "installer/src/dll_hardening.h"
 #include "installer/src/funnel_events.h"
+#include "installer/src/global_tracker.h"
 #include "installer/src/installer_settings.h"
 #include "installer/src/modal_loop.h"
 #include "installer/src/plain_main_window.h"
@@ -26,11 +28,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SingleInstance singleInstance;
     if (!singleInstance.Acquire()) return -1;
 
+    // Before the command line: its switches do not change whether a tracker
+    // exists nor what it reports about the installer.
+    if (Settings().isEnableAppAnalytics) StartAnalytics();
     ApplyProcessCommandLine();
 
     auto mainWindow = std::make_unique<PlainMainWindow>();
     if (mainWindow->Create(instance)) RunModalLoop(mainWindow->Handle(), nullptr);
 
+    // Released whatever the switches said about analytics, so that its last
+    // sends happen while libcurl is still up.
+    QLOG(L"shutdown: releasing the analytics tracker");
+    ReleaseGlobalTracker();
     QLOG(L"shutdown: releasing the transfer library");
     TransferLibrary::Cleanup();
     QLOG(L"shutdown: destroying the main window");
