@@ -2,6 +2,7 @@
 
 #include "resources/resource_ids.h"
 #include "ui/framework/resource_source.h"
+#include "ui/shadow_attributes.h"
 
 SkinDescription InstallerSkin(const std::wstring& skinFile) {
     return SkinDescription{SkinUI::kSkinInResourceArchive, IDR_SKIN_ARCHIVE, L"", skinFile,
@@ -22,4 +23,6 @@ void CSkinFrame::InitWindow() {
     HWND window = GetHWND();
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     SetWindowLongPtrW(window, GWL_STYLE, style & ~(WS_CAPTION | WS_MAXIMIZEBOX));
+    ConfigureShadow(shadow_, window,
+                    [this](const std::wstring& name) { return GetWindowAttribute(name); });
 }

@@ -151,7 +151,7 @@ void CPaintManager::DeliverQueuedNotifies() {
     for (const NotifyMsg& msg : queued_.TakeAll()) DeliverNotify(msg);
 }
 
-void CPaintManager::AddMessageFilter(IMessageFilter* filter) {
+void CPaintManager::AddMessageFilter(ISkinMessageFilter* filter) {
     if (std::find(filters_.begin(), filters_.end(), filter) == filters_.end()) {
         filters_.push_back(filter);
     }
@@ -287,7 +287,7 @@ void CPaintManager::OnCaptureLost() {
 }
 
 bool CPaintManager::MessageHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    for (IMessageFilter* filter : std::vector<IMessageFilter*>(filters_)) {
+    for (ISkinMessageFilter* filter : std::vector<ISkinMessageFilter*>(filters_)) {
         bool handled = false;
         const LRESULT filtered = filter->MessageFilter(message, wParam, lParam, handled);
         if (handled) {
@@ -361,7 +361,7 @@ bool CPaintManager::TranslateMessage(const MSG& msg) {
     if (root == nullptr || root == msg.hwnd) return false;
     for (CPaintManager* manager : Managers()) {
         if (manager->window_ != root) continue;
-        for (IMessageFilter* filter : manager->filters_) {
+        for (ISkinMessageFilter* filter : manager->filters_) {
             bool handled = false;
             filter->MessageFilter(msg.message, msg.wParam, msg.lParam, handled);
             if (handled) return true;

@@ -77,7 +77,7 @@ public:
     void SendNotify(CControl* sender, const std::wstring& type, WPARAM wParam = 0,
                     LPARAM lParam = 0, bool async = false, bool allowRepeat = true);
 
-    void AddMessageFilter(IMessageFilter* filter);
+    void AddMessageFilter(ISkinMessageFilter* filter);
 
     // A timer event for `control` every `elapse` ms; setting a running timer
     // does nothing, setting a killed one re-arms it.
@@ -130,7 +130,7 @@ private:
     bool trackingMouse_ = false;
 
     std::vector<INotifyReceiver*> notifiers_;
-    std::vector<IMessageFilter*> filters_;
+    std::vector<ISkinMessageFilter*> filters_;
     SkinUI::TimerTable timers_;
     SkinUI::NotifyQueue queued_;
 };

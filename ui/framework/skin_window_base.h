@@ -23,7 +23,7 @@
 class SkinWindowBase : public CWindowBase,
                        public CNotifyRouter,
                        public INotifyReceiver,
-                       public IMessageFilter,
+                       public ISkinMessageFilter,
                        public IControlFactory {
 public:
     SkinWindowBase() = default;
