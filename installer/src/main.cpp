@@ -9,12 +9,14 @@
 #include "installer/src/diagnostic_log.h"
 #include "installer/src/dll_hardening.h"
 #include "installer/src/funnel_events.h"
+#include "installer/src/funnel_labels.h"
 #include "installer/src/global_tracker.h"
 #include "installer/src/installer_settings.h"
-#include "installer/src/modal_loop.h"
-#include "installer/src/plain_main_window.h"
+#include "installer/src/main_wnd.h"
 #include "installer/src/single_instance.h"
 #include "installer/src/transfer_library.h"
+#include "ui/skin_resource_store.h"
+#include "ui/window_shadow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HardenDllSearch();
@@ -22,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!TransferLibrary::Initialise()) {
         Settings().transferLibraryReady = false;
         QLOG(L"curl_global_init failed");
-        Funnel::ReportTask(L"libcurl初始化失败", 0.0f, L"", {{L"AB", L"IN"}});
+        Funnel::ReportTask(Funnel::kCurlInitFailed, 0.0f, L"", {{L"AB", L"IN"}});
     }
 
     SingleInstance singleInstance;
@@ -33,8 +35,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (Settings().isEnableAppAnalytics) StartAnalytics();
     ApplyProcessCommandLine();
 
-    auto mainWindow = std::make_unique<PlainMainWindow>();
-    if (mainWindow->Create(instance)) RunModalLoop(mainWindow->Handle(), nullptr);
+    InstallSkinResourceStore(instance);
+    CWndShadow::Initialize(instance);
+
+    auto mainWindow = std::make_unique<CMainWnd>();
+    if (mainWindow->Create(nullptr, L"Quillora", WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0) != nullptr) {
+        mainWindow->CenterWindow();
+        mainWindow->ShowModal();
+    }
 
     // Released whatever the switches said about analytics, so that its last
     // sends happen while libcurl is still up.

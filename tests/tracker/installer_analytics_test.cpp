@@ -22,17 +22,6 @@ using TestSupport::ChildProcess;
 using TestSupport::CollectorServer;
 using TestSupport::JsonValue;
 
-// Wine's crash dialog would wait for a user; without it the system's crash
-// handling ends the process at once.
-void SwitchOffCrashDialog() {
-    Utils::ScopedRegKey key;
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineDbg", 0, nullptr, 0, KEY_SET_VALUE,
-                    nullptr, key.Receive(), nullptr);
-    const DWORD off = 0;
-    RegSetValueExW(key.Get(), L"ShowCrashDialog", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off),
-                   sizeof off);
-}
-
 // Makes a thread of `process` jump to address 0, as a wild pointer would:
 // a real fault, reached without any help from the installer.
 bool InjectCrash(DWORD processId) {
@@ -45,10 +34,7 @@ bool InjectCrash(DWORD processId) {
 
 class InstallerAnalyticsTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        TrackerTest::StartTransferLibrary();
-        SwitchOffCrashDialog();
-    }
+    static void SetUpTestSuite() { TrackerTest::StartTransferLibrary(); }
     static void TearDownTestSuite() { TrackerTest::StopTransferLibrary(); }
 
     void SetUp() override {
