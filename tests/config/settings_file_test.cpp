@@ -84,6 +84,10 @@ struct RouteCase {
     const wchar_t* route;
 };
 
+void PrintTo(const RouteCase& c, std::ostream* os) {
+    *os << std::string(c.version, c.version + wcslen(c.version)) << (c.is64 ? " 64-bit" : " 32-bit");
+}
+
 class ChooseRouteTest : public testing::TestWithParam<RouteCase> {};
 
 TEST_P(ChooseRouteTest, FollowsTheWindowsVersion) {

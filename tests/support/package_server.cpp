@@ -5,10 +5,10 @@
 #include <curl/curl.h>
 
 #include <chrono>
-#include <fstream>
 #include <memory>
 #include <sstream>
 
+#include "tests/support/unix_program.h"
 #include "tests/support/wait.h"
 #include "utils/text_encoding.h"
 
@@ -17,32 +17,6 @@ namespace {
 
 constexpr auto kStartTimeout = std::chrono::seconds(20);
 constexpr auto kStopTimeout = std::chrono::seconds(5);
-constexpr long kControlTimeoutSeconds = 10;
-
-// The server is a Linux program: it needs the Unix path of the folder,
-// which Wine's kernel32 gives for any drive.
-std::string UnixPathOf(const std::wstring& windowsPath) {
-    using WineGetUnixFileName = char*(CDECL*)(const wchar_t*);
-    const auto toUnix = reinterpret_cast<WineGetUnixFileName>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    char* unixPath = toUnix ? toUnix(windowsPath.c_str()) : nullptr;
-    if (unixPath == nullptr) return {};
-    std::string path = unixPath;
-    HeapFree(GetProcessHeap(), 0, unixPath);
-    return path;
-}
-
-size_t AppendToString(char* data, size_t size, size_t count, void* text) {
-    static_cast<std::string*>(text)->append(data, size * count);
-    return size * count;
-}
-
-int ReadPort(const std::wstring& portFile) {
-    std::ifstream file(Utils::ToAnsi(portFile));
-    int port = 0;
-    file >> port;
-    return port;
-}
 
 std::string Escaped(CURL* curl, const std::string& text) {
     char* escaped = curl_easy_escape(curl, text.c_str(), static_cast<int>(text.size()));
@@ -61,18 +35,8 @@ PackageServer::PackageServer(const std::wstring& rootFolder, int port)
         Utils::FromUtf8(QUILLORA_SOURCE_DIR "/tests/servers/package_server.py") + L" --root \"" +
         Utils::FromUtf8(UnixPathOf(rootFolder)) + L"\" --port-file \"" +
         Utils::FromUtf8(UnixPathOf(portFile_)) + L"\" --port " + std::to_wstring(port);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    // A Linux child's exit is not reliably seen through its handle: the port
-    // file tells that it runs, a stop request ends it.
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
-        return;
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    WaitUntil([this] { return (port_ = ReadPort(portFile_)) != 0; }, kStartTimeout);
+    if (!StartUnixProgram(commandLine)) return;
+    port_ = WaitForPortFile(portFile_, kStartTimeout);
 }
 
 PackageServer::~PackageServer() {
@@ -125,18 +89,10 @@ std::vector<ServedRequest> PackageServer::Requests(const std::string& method,
 }
 
 bool PackageServer::Control(const std::string& pathAndQuery, std::string* body) const {
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl || !Running()) return false;
-    const std::string url = "http://127.0.0.1:" + std::to_string(port_) + pathAndQuery;
-    std::string received;
-    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, &AppendToString);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &received);
-    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT, kControlTimeoutSeconds);
-    curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
-    if (curl_easy_perform(curl.get()) != CURLE_OK) return false;
-    if (body != nullptr) *body = received;
-    return true;
+    if (!Running()) return false;
+    const std::optional<std::string> received = LoopbackGet(port_, pathAndQuery);
+    if (received && body != nullptr) *body = *received;
+    return received.has_value();
 }
 
 }  // namespace TestSupport

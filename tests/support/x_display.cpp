@@ -2,9 +2,9 @@
 
 #include <atomic>
 #include <fstream>
-#include <vector>
 
 #include "tests/support/test_paths.h"
+#include "tests/support/unix_program.h"
 #include "tests/support/wait.h"
 #include "utils/text_encoding.h"
 
@@ -27,33 +27,18 @@ std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-bool Launch(const std::wstring& commandLine) {
-    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back(L'\0');
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
-        return false;
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return true;
-}
-
 }  // namespace
 
 bool RunUnixCommand(const std::string& shellCommand, std::chrono::milliseconds timeout) {
     const std::string marker = UniqueMarker();
-    const std::string script = "(" + shellCommand + "); echo $? > " + marker + ".tmp; mv " +
-                               marker + ".tmp " + marker;
+    const std::string script =
+        "(" + shellCommand + "); echo $? > " + marker + ".tmp; mv " + marker + ".tmp " + marker;
     std::wstring escaped;
     for (wchar_t c : Utils::FromUtf8(script)) {
         if (c == L'"') escaped += L'\\';
         escaped += c;
     }
-    if (!Launch(L"/bin/sh -c \"" + escaped + L"\"")) return false;
+    if (!StartUnixProgram(L"/bin/sh -c \"" + escaped + L"\"")) return false;
     const std::wstring markerPath = WindowsPathOf(marker);
     const bool done = WaitUntil(
         [&] { return GetFileAttributesW(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeout);
@@ -93,7 +78,8 @@ std::wstring SaveScreenshot(const std::string& name, const RECT* area) {
     if (!RunUnixCommand("for i in $(seq 1 30); do import -window root" + crop + " " + temporary +
                         " || exit 1; [ \"$(convert " + temporary +
                         " -format '%[fx:standard_deviation]' info:)\" != 0 ] && break; sleep 0.1;"
-                        " done; mv " + temporary + " " + ShellQuoted(file))) {
+                        " done; mv " +
+                        temporary + " " + ShellQuoted(file))) {
         return L"";
     }
     const std::wstring path = folder + L"\\" + Utils::FromUtf8(name) + L".png";

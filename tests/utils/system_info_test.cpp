@@ -31,6 +31,10 @@ struct VersionCase {
     const wchar_t* name;
 };
 
+void PrintTo(const VersionCase& c, std::ostream* os) {
+    *os << c.major << "." << c.minor << "." << c.build << (c.r2 ? " R2" : "");
+}
+
 class WindowsVersionNameTest : public testing::TestWithParam<VersionCase> {};
 
 TEST_P(WindowsVersionNameTest, NamesTheVersionNumbers) {
