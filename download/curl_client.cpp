@@ -96,7 +96,7 @@ void CurlClient::Probe(const std::string& url) {
 int CurlClient::Transfer(const std::string& partPath) {
     ScopedCurl curl(curl_easy_init());
     if (!curl) return kNoEasyHandle;
-    ScopedCFile part(fopen(partPath.c_str(), "ab+"));
+    ScopedCFile part = OpenBufferedStream(partPath, "ab+");
     if (!part) {
         lastErrorText_ = _wcserror(errno);
         return kPartFileUnavailable;

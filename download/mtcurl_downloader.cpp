@@ -33,7 +33,7 @@ int32_t PartFileSize(const std::string& path) {
 }
 
 bool AppendFile(FILE* target, const std::string& sourcePath) {
-    ScopedCFile source(fopen(sourcePath.c_str(), "rb+"));
+    ScopedCFile source = OpenBufferedStream(sourcePath, "rb+");
     if (!source) return false;
     char block[kMergeBlockSize];
     size_t read = 0;
@@ -142,7 +142,7 @@ void CMTCurlDownloader::BuildSegments() {
         if (node->nextPos > node->lastPos) {
             node->status = 0;
         } else {
-            node->file.Reset(fopen(node->partPath.c_str(), "ab+"));
+            node->file = OpenBufferedStream(node->partPath, "ab+");
             node->status = node->file ? kPendingSegment : kPartFileUnavailable;
         }
         segments_.push_back(std::move(node));
@@ -296,7 +296,7 @@ void CMTCurlDownloader::waitForFinishThreadFun(SegmentThreads& segmentThreads) {
 bool CMTCurlDownloader::MergeIntoDestination(const std::string& destination) {
     const std::string& firstPart = segments_.front()->partPath;
     {
-        ScopedCFile merged(fopen(firstPart.c_str(), "ab+"));
+        ScopedCFile merged = OpenBufferedStream(firstPart, "ab+");
         if (!merged) return false;
         for (size_t i = 1; i < segments_.size(); ++i) {
             if (!AppendFile(merged.Get(), segments_[i]->partPath)) return false;
