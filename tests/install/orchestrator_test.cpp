@@ -20,6 +20,7 @@
 #include "tests/support/test_packages.h"
 #include "utils/install_registry.h"
 #include "utils/temp_folder.h"
+#include "utils/text_encoding.h"
 
 namespace {
 
@@ -62,6 +63,17 @@ public:
             if (e.code != 1002 && e.code != 2002 && e.code != 5002) codes.push_back(e.code);
         }
         return codes;
+    }
+
+    // Every event, for a failure message.
+    std::string Describe() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        std::string text;
+        for (const InstallerEvent& e : events_) {
+            text += std::to_string(e.code) + " " + std::to_string(e.value) + " " +
+                    Utils::ToUtf8(e.text) + "\n";
+        }
+        return text;
     }
 
     std::wstring TextOf(int code) const {
@@ -154,7 +166,7 @@ TEST_P(OrchestratorEndToEndTest, UninstallsTheOldCopyThenDownloadsAndInstalls) {
     EXPECT_LT(IndexOf(codes, 1001), IndexOf(codes, 1003));
     EXPECT_LT(IndexOf(codes, 1003), IndexOf(codes, 2001));
     EXPECT_LT(IndexOf(codes, 2001), IndexOf(codes, 3000));
-    EXPECT_EQ(codes.back(), 2003);
+    EXPECT_EQ(codes.back(), 2003) << events_.Describe();
     EXPECT_EQ(events_.TextOf(3000), target);
     EXPECT_EQ(events_.TextOf(3003), target + L"\\uninst.ep");
 
