@@ -33,6 +33,8 @@ http {
         listen 127.0.0.1:$package_port;
         root $dir/site;
         location = /software/269 { return 302 /$package_md5/QuilloraSetup.exe; }
+        # As over a real line, so that the progress page can be seen.
+        location /$package_md5/ { limit_rate 512k; }
     }
 }
 CONF

@@ -88,19 +88,19 @@ LOGFONTW FontOf(HFONT font) {
 }
 
 TEST(SkinLayouts, WindowsHaveTheirSizeCaptionCornersShadowAndFonts) {
-    for (const WindowSpec& spec : Windows()) {
-        SCOPED_TRACE(testing::Message() << spec.file);
-        const auto built = Build(spec.file);
+    for (const WindowSpec& expected : Windows()) {
+        SCOPED_TRACE(testing::Message() << expected.file);
+        const auto built = Build(expected.file);
         ASSERT_TRUE(built->root);
         CPaintManager& manager = built->manager;
-        EXPECT_EQ(manager.GetInitSize().cx, spec.size.cx);
-        EXPECT_EQ(manager.GetInitSize().cy, spec.size.cy);
+        EXPECT_EQ(manager.GetInitSize().cx, expected.size.cx);
+        EXPECT_EQ(manager.GetInitSize().cy, expected.size.cy);
         const RECT caption = manager.GetCaptionRect();
         EXPECT_EQ(caption.left + caption.top + caption.right, 0);
-        EXPECT_EQ(caption.bottom, spec.captionHeight);
+        EXPECT_EQ(caption.bottom, expected.captionHeight);
         ASSERT_TRUE(manager.GetRoundCorner().has_value());
-        EXPECT_EQ(manager.GetRoundCorner()->cx, spec.roundCorner.cx);
-        EXPECT_EQ(manager.GetRoundCorner()->cy, spec.roundCorner.cy);
+        EXPECT_EQ(manager.GetRoundCorner()->cx, expected.roundCorner.cx);
+        EXPECT_EQ(manager.GetRoundCorner()->cy, expected.roundCorner.cy);
 
         const auto attribute = [&manager](const wchar_t* name) {
             return manager.GetWindowAttribute(name).value_or(L"(none)");
@@ -109,16 +109,16 @@ TEST(SkinLayouts, WindowsHaveTheirSizeCaptionCornersShadowAndFonts) {
         EXPECT_EQ(attribute(L"shadowsize"), L"6");
         EXPECT_EQ(attribute(L"shadowsharpness"), L"10");
         EXPECT_EQ(attribute(L"shadowposition"), L"1,1");
-        EXPECT_EQ(attribute(L"shadowdarkness"), spec.darkness);
-        EXPECT_EQ(attribute(L"shadowcolor"), spec.color);
+        EXPECT_EQ(attribute(L"shadowdarkness"), expected.darkness);
+        EXPECT_EQ(attribute(L"shadowcolor"), expected.color);
 
-        for (const FontSpec& font : spec.fonts) {
+        for (const FontSpec& font : expected.fonts) {
             const LOGFONTW description = FontOf(manager.GetFont(font.id));
             EXPECT_EQ(std::abs(description.lfHeight), font.size) << "font " << font.id;
             EXPECT_EQ(description.lfUnderline != 0, font.underline) << "font " << font.id;
             EXPECT_STREQ(description.lfFaceName, L"微软雅黑") << "font " << font.id;
         }
-        EXPECT_EQ(std::abs(FontOf(manager.GetFont(-1)).lfHeight), spec.defaultFontSize);
+        EXPECT_EQ(std::abs(FontOf(manager.GetFont(-1)).lfHeight), expected.defaultFontSize);
     }
 }
 
@@ -179,18 +179,18 @@ TEST(SkinLayouts, NamedControlsHaveTheirKindTextAndColour) {
     for (const auto& window : windows) {
         const auto built = Build(window.file);
         ASSERT_TRUE(built->root) << window.file;
-        for (const ControlSpec& spec : window.controls) {
-            SCOPED_TRACE(testing::Message() << window.file << " " << spec.name);
-            CControl* control = built->root->FindControl(spec.name);
+        for (const ControlSpec& expected : window.controls) {
+            SCOPED_TRACE(testing::Message() << window.file << " " << expected.name);
+            CControl* control = built->root->FindControl(expected.name);
             ASSERT_NE(control, nullptr);
-            EXPECT_EQ(control->GetClass(), spec.kind);
-            if (spec.text != nullptr) {
-                EXPECT_EQ(control->GetText(), spec.text);
+            EXPECT_EQ(control->GetClass(), expected.kind);
+            if (expected.text != nullptr) {
+                EXPECT_EQ(control->GetText(), expected.text);
             }
-            if (spec.textColor != 0) {
+            if (expected.textColor != 0) {
                 auto* label = static_cast<CLabel*>(control->GetInterface(L"Label"));
                 ASSERT_NE(label, nullptr);
-                EXPECT_EQ(label->GetTextColor(), spec.textColor);
+                EXPECT_EQ(label->GetTextColor(), expected.textColor);
             }
         }
     }
