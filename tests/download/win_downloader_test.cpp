@@ -5,6 +5,7 @@
 #include "download/win_downloader.h"
 #include "tests/download/event_recorder.h"
 #include "tests/download/served_files.h"
+#include "tests/support/url_cache.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ class WinDownloaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(files_.Running());
+        TestSupport::ClearUrlCache();
         destination_ = files_.Downloads() + L"\\pkg.exe";
     }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "tests/support/test_paths.h"
+#include "tests/support/url_cache.h"
 #include "tests/support/wait.h"
 #include "tests/support/x_display.h"
 #include "tests/window/skin_window_probe.h"
@@ -27,6 +28,7 @@ bool IsCentred(HWND window) {
 }  // namespace
 
 InstallerUnderTest::InstallerUnderTest() {
+    TestSupport::ClearUrlCache();
     CopyFileW((TestSupport::BuildDir() + L"\\QuilloraInstaller_e2e.exe").c_str(),
               (folder_ / L"QuilloraInstaller.exe").c_str(), FALSE);
 }

@@ -18,6 +18,7 @@
 #include "tests/support/package_server.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_packages.h"
+#include "tests/support/url_cache.h"
 #include "utils/install_registry.h"
 #include "utils/temp_folder.h"
 #include "utils/text_encoding.h"
@@ -107,6 +108,7 @@ protected:
         ASSERT_TRUE(server_->Running());
         saved_ = Settings();
         DeleteFileW((Utils::GetPrivateTempFolder() + L"Quillora_un_asa.exe").c_str());
+        TestSupport::ClearUrlCache();
     }
     void TearDown() override { Settings() = saved_; }
 
