@@ -17,14 +17,15 @@ add_custom_command(
 add_custom_target(wine_prefix ALL DEPENDS ${QUILLORA_WINE_PREFIX}/.ready)
 
 # quillora_add_gtest(NAME SOURCES ... LIBS ... LABELS ... [DISPLAY]
-#                    [DEBUG_OUTPUT] [LOCKS name...] [TIMEOUT s])
+#                    [DEBUG_OUTPUT] [SERIAL] [LOCKS name...] [TIMEOUT s])
 # DISPLAY marks tests that show windows or drive the mouse: they share one
 # X display, so no two of them run at the same time. DEBUG_OUTPUT marks tests
 # that listen on the session's debug-output buffer, which has room for one
 # listener and sees every process's records: they run alone. LOCKS names
 # other shared state (a registry key, say) that tests must not touch at once.
+# SERIAL marks tests that must run alone for another reason.
 function(quillora_add_gtest name)
-    cmake_parse_arguments(arg "DISPLAY;DEBUG_OUTPUT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
+    cmake_parse_arguments(arg "DISPLAY;DEBUG_OUTPUT;SERIAL" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
     if(NOT arg_TIMEOUT)
         set(arg_TIMEOUT 120)
     endif()
@@ -42,7 +43,7 @@ function(quillora_add_gtest name)
     if(arg_LOCKS)
         string(APPEND properties " RESOURCE_LOCK \"${arg_LOCKS}\"")
     endif()
-    if(arg_DEBUG_OUTPUT)
+    if(arg_DEBUG_OUTPUT OR arg_SERIAL)
         string(APPEND properties " RUN_SERIAL ON")
     endif()
     set(file ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
