@@ -1,8 +1,8 @@
 # Third-party libraries. Those Debian ships as MinGW builds come from the
 # toolchain's sysroot; the rest were cross-built by scripts/setup into
-# QUILLORA_DEPS/current/<name>.
+# QUILLORA_DEPS/current/<processor>/<name>.
 set(QUILLORA_DEPS /var/cache/quillora-deps CACHE PATH "Folder of the cross-built dependencies")
-set(deps ${QUILLORA_DEPS}/current)
+set(deps ${QUILLORA_DEPS}/current/${CMAKE_SYSTEM_PROCESSOR})
 foreach(dep curl pugixml 7zip googletest)
     if(NOT EXISTS ${deps}/${dep})
         message(FATAL_ERROR "${deps}/${dep} is missing: run scripts/setup first")

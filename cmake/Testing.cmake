@@ -3,7 +3,15 @@
 find_package(GTest REQUIRED CONFIG)
 include(GoogleTest)
 
-find_program(WINE_EXECUTABLE wine REQUIRED)
+# Wine's own loader for the build's word size: Debian's "wine" launcher
+# always prefers the 32-bit one.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+    set(QUILLORA_WINE_ARCH win64)
+    find_program(WINE_LOADER wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH REQUIRED)
+else()
+    set(QUILLORA_WINE_ARCH win32)
+    find_program(WINE_LOADER wine PATHS /usr/lib/wine NO_DEFAULT_PATH REQUIRED)
+endif()
 set(QUILLORA_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 configure_file(${CMAKE_SOURCE_DIR}/tests/support/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)

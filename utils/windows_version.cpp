@@ -15,11 +15,16 @@ std::wstring WindowsVersionName(unsigned major, unsigned minor, unsigned build,
     }
     if (major == 6) {
         switch (minor) {
-            case 0: return L"Vista";
-            case 1: return L"7";
-            case 2: return L"8";
-            case 3: return L"8.1";
-            default: return L"8.1+";
+            case 0:
+                return L"Vista";
+            case 1:
+                return L"7";
+            case 2:
+                return L"8";
+            case 3:
+                return L"8.1";
+            default:
+                return L"8.1+";
         }
     }
     if (major == 10) return minor == 0 ? L"10" : L"10+";
@@ -42,13 +47,13 @@ void GetWindowsVersionName(std::wstring& family, std::wstring& version) {
 bool IsWindows64Bit() {
     using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
     HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
-    auto isWow64 = kernel32 == nullptr
-                       ? nullptr
-                       : reinterpret_cast<IsWow64ProcessFn>(reinterpret_cast<void*>(
-                             GetProcAddress(kernel32, "IsWow64Process")));
-    if (isWow64 == nullptr) return false;
+    auto isWow64 = kernel32 == nullptr ? nullptr
+                                       : reinterpret_cast<IsWow64ProcessFn>(reinterpret_cast<void*>(
+                                             GetProcAddress(kernel32, "IsWow64Process")));
+    // A 32-bit process on 64-bit Windows runs under WOW64; any other process
+    // (a 64-bit build included) learns the machine from the native info.
     BOOL wow64 = FALSE;
-    if (isWow64(GetCurrentProcess(), &wow64)) return wow64 != FALSE;
+    if (isWow64 != nullptr && isWow64(GetCurrentProcess(), &wow64) && wow64) return true;
     SYSTEM_INFO info{};
     GetNativeSystemInfo(&info);
     return info.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ||

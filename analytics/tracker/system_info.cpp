@@ -77,8 +77,10 @@ bool Is64BitWindows() {
     using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, BOOL*);
     const auto isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
+    // A 32-bit process on 64-bit Windows runs under WOW64; any other process
+    // (a 64-bit build included) learns the machine from the native info.
     BOOL isWow64 = FALSE;
-    if (isWow64Process && isWow64Process(GetCurrentProcess(), &isWow64)) return isWow64 != FALSE;
+    if (isWow64Process && isWow64Process(GetCurrentProcess(), &isWow64) && isWow64) return true;
     SYSTEM_INFO info{};
     GetNativeSystemInfo(&info);
     return info.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ||

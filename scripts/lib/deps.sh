@@ -1,10 +1,11 @@
 # Cross-builds the installer's dependencies that Debian ships no MinGW build
 # of, from Debian's own source packages. Each build lands in a cache folder
 # keyed by the source version and the toolchain, so a second run only checks
-# stamps. $QUILLORA_DEPS/current/<name> always points at the build in use.
+# stamps. $QUILLORA_DEPS/current/<processor>/<name> always points at the
+# build in use: i686 for the shipped 32-bit installer, x86_64 for the 64-bit
+# test build of machines that cannot run 32-bit code (see build.sh).
 
 : "${QUILLORA_DEPS:=/var/cache/quillora-deps}"
-cross=i686-w64-mingw32
 jobs=$(nproc)
 
 # apt-get source needs deb-src entries; they are derived from the machine's
@@ -50,7 +51,7 @@ dep_build() {
     version=$(source_version "$name")
     [ -n "$version" ] || { echo "setup: no source package for $name" >&2; return 1; }
     recipe=$(declare -f "$builder" | md5sum | cut -c1-8)
-    key="$name-$version-$(toolchain_key)-$recipe"
+    key="$name-$version-$processor-$(toolchain_key)-$recipe"
     prefix="$QUILLORA_DEPS/$key"
     if [ ! -f "$prefix/.built" ]; then
         echo "setup: cross-building $name $version"
@@ -66,12 +67,12 @@ dep_build() {
         touch "$prefix/.built"
         rm -rf "$work"
     fi
-    mkdir -p "$QUILLORA_DEPS/current"
-    ln -sfn "$prefix" "$QUILLORA_DEPS/current/$name"
+    mkdir -p "$QUILLORA_DEPS/current/$processor"
+    ln -sfn "$prefix" "$QUILLORA_DEPS/current/$processor/$name"
 }
 
 cmake_cross() {
-    cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake" \
+    cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-$processor.cmake" \
         -DCMAKE_BUILD_TYPE=Release "$@"
 }
 
@@ -125,7 +126,10 @@ build_googletest() {
     cmake --install "$src/_build"
 }
 
+# deps_build_all PROCESSOR: builds every dependency for i686 or x86_64.
 deps_build_all() {
+    processor=$1
+    cross=$processor-w64-mingw32
     ensure_deb_src
     dep_build curl build_curl
     dep_build pugixml build_pugixml

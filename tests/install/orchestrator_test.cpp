@@ -192,10 +192,7 @@ TEST_P(OrchestratorEndToEndTest, UninstallsTheOldCopyThenDownloadsAndInstalls) {
     EXPECT_STREQ(appName, L"Quillora");
 }
 
-// Type 2, the system URL downloader, runs the whole road in tests/e2e. Here,
-// in a prefix that the earlier suites have used, its URLDownloadToFileW
-// stops after 8 KiB with INET_E_DATA_NOT_AVAILABLE; alone it passes.
-INSTANTIATE_TEST_SUITE_P(DownloadTypes, OrchestratorEndToEndTest, testing::Values(1, 3),
+INSTANTIATE_TEST_SUITE_P(DownloadTypes, OrchestratorEndToEndTest, testing::Values(1, 2, 3),
                          [](const testing::TestParamInfo<int>& info) {
                              return "type" + std::to_string(info.param);
                          });
@@ -211,7 +208,8 @@ TEST_F(OrchestratorTest, WithoutAnExistingMarkerTheDownloadStartsAtOnce) {
 }
 
 TEST_F(OrchestratorTest, AFailedDownloadEndsWith1004AndLeavesNoPackage) {
-    server_->AddFault(TestSupport::ServerFault("/software/QuilloraSetup.exe", "status", 404).Always());
+    server_->AddFault(
+        TestSupport::ServerFault("/software/QuilloraSetup.exe", "status", 404).Always());
     const std::wstring target = root_ / L"Target";
     Install(target, L"");
     const std::vector<int> codes = events_.Codes();

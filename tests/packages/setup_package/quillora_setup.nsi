@@ -16,8 +16,12 @@
 ;   -isoverride=VALUE         write [Uninstall] IsOverride=VALUE into set.ini
 ;
 ; Built by CMake: makensis -DPRODUCT_EXE=... -DREADME=... -DASSETS=... -DOUTFILE=...
+; -DTARGET=x86-unicode|amd64-unicode
 
 Unicode true
+!ifdef TARGET
+Target ${TARGET}
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 Name "Quillora"
