@@ -1,8 +1,8 @@
 #pragma once
 
 // Runs one child that speaks a console protocol: starts it hidden with its
-// output redirected, feeds everything it prints to the parser until it has
-// ended, and waits for it.
+// output redirected, parses everything it prints until it has ended, and
+// waits for it.
 
 #include <windows.h>
 
@@ -11,5 +11,15 @@
 
 #include "installer/src/console_output_parser.h"
 
-// The child's exit code, or nothing when it could not be started.
-std::optional<DWORD> RunConsoleChild(const std::wstring& commandLine, ConsoleOutputParser& parser);
+// How the child's run ended.
+struct ConsoleChildOutcome {
+    std::optional<DWORD> exitCode;  // nothing when the child could not be started
+    bool gaveVerdict = false;       // whether it printed a success or failure line
+    InstalledVersion version;       // what its version lines said
+};
+
+// Runs the child with a parser for `table`. Its events go to `report` as
+// they come, but its verdicts only once it has ended: the owner may answer a
+// verdict by deleting the child's program, which fails while it still runs.
+ConsoleChildOutcome RunProtocolChild(const std::wstring& commandLine, const ProtocolTable& table,
+                                     const ConsoleOutputParser::EventSink& report);

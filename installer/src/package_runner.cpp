@@ -1,7 +1,6 @@
 #include "installer/src/package_runner.h"
 
 #include <utility>
-#include <vector>
 
 #include "installer/src/console_child.h"
 #include "installer/src/diagnostic_log.h"
@@ -34,23 +33,16 @@ void CPackageRunner::Run() {
     using namespace RunnerEvent;
     Report(IST_CODE_START, 0.0);
     Report(IST_CODE_PROGRESS, 0.0);
-    std::vector<ConsoleEvent> verdicts;
-    ConsoleOutputParser parser(PackageProtocolTable(), [&](const ConsoleEvent& event) {
-        if (IsVerdict(event.code)) {
-            verdicts.push_back(event);
-        } else {
-            Report(event.code, event.value, event.text);
-        }
-    });
-    const auto exitCode = RunConsoleChild(commandLine_, parser);
-    for (const ConsoleEvent& verdict : verdicts) Report(verdict.code, verdict.value, verdict.text);
-    version_ = parser.Protocol().Version();
-    if (!exitCode) {
+    const ConsoleChildOutcome outcome = RunProtocolChild(
+        commandLine_, PackageProtocolTable(),
+        [this](const ConsoleEvent& event) { Report(event.code, event.value, event.text); });
+    version_ = outcome.version;
+    if (!outcome.exitCode) {
         Report(IST_CODE_FAIL, kStartFailed);
-    } else if (!parser.GaveVerdict()) {
+    } else if (!outcome.gaveVerdict) {
         // Without a state line, the exit code is the package's only verdict:
         // a crash or an error exit must not pass for an installation.
-        if (*exitCode == 0) {
+        if (*outcome.exitCode == 0) {
             Report(INSTALL_SUCCESS, kEndedWithoutState);
         } else {
             Report(IST_CODE_FAIL, kAbnormalExit, kPackageFailedText);

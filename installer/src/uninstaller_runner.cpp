@@ -3,7 +3,6 @@
 #include <shlwapi.h>
 
 #include <utility>
-#include <vector>
 
 #include "installer/src/console_child.h"
 #include "installer/src/diagnostic_log.h"
@@ -37,22 +36,15 @@ void CUninstallerRunner::Run() {
         return;
     }
     Report(UNIST_CODE_PROGRESS, 0.0);
-    std::vector<ConsoleEvent> verdicts;
-    ConsoleOutputParser parser(UninstallerProtocolTable(), [&](const ConsoleEvent& event) {
-        if (IsVerdict(event.code)) {
-            verdicts.push_back(event);
-        } else {
-            Report(event.code, event.value, event.text);
-        }
-    });
-    const auto exitCode = RunConsoleChild(commandLine_, parser);
-    for (const ConsoleEvent& verdict : verdicts) Report(verdict.code, verdict.value, verdict.text);
-    if (!exitCode) {
+    const ConsoleChildOutcome outcome = RunProtocolChild(
+        commandLine_, UninstallerProtocolTable(),
+        [this](const ConsoleEvent& event) { Report(event.code, event.value, event.text); });
+    if (!outcome.exitCode) {
         Report(UNIST_CODE_FAIL, kStartFailed);
-    } else if (!parser.GaveVerdict()) {
+    } else if (!outcome.gaveVerdict) {
         // As for the package: without a state line, only a clean exit
         // counts as a removed installation.
-        if (*exitCode == 0) {
+        if (*outcome.exitCode == 0) {
             Report(UNIST_CODE_SUCCESS, kEndedWithoutState);
         } else {
             Report(UNIST_CODE_ERROR, 0.0, kUninstallFailedText);
