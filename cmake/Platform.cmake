@@ -12,3 +12,11 @@ add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
 if(NOT CMAKE_BUILD_TYPE)
     set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
 endif()
+
+# Windows' name of the build's processor, as manifests and NSIS targets
+# spell it: x86 for the shipped 32-bit program, amd64 for a 64-bit build.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+    set(QUILLORA_WINDOWS_ARCH amd64)
+else()
+    set(QUILLORA_WINDOWS_ARCH x86)
+endif()
